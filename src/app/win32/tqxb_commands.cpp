@@ -1,0 +1,118 @@
+// The bar's start-up and close sequences and the commands of its menus.
+#include "app/win32/tqxb.h"
+
+#include "platform/files.h"
+
+namespace velkor {
+
+void TQXB::FormCreate() {
+  state.RandomCount = 2;
+  state.NextPageUsesData0 = true;
+  state.PageInSpareFile = false;
+  state.BrowserPath.clear();
+
+  state.own_bookmarks.Clear();
+  state.directory.Clear();
+  state.curated.Clear();
+
+  if (files::Exists("self.txt")) {
+    state.own_bookmarks.LoadFromFile("self.txt");
+  }
+  if (!InsertPartnerFragments()) {
+    application_.Terminate();
+  }
+  LoadScrambledFile(state.directory, "data2");
+  LoadScrambledFile(state.curated, "data0");
+  BuildDirectoryMenus();
+  BuildKindMenus();
+  SetGroupImages();
+  // The link drop target on EditEnter joins here.
+  application_.SetOnMinimize([this] { ApplicationMinimize(); });
+  LoadKeywordHistory();
+  LoadSettings();
+}
+
+void TQXB::FormClose() {
+  state.BrowserPath.clear();
+  state.directory.Clear();
+  state.curated.Clear();
+  state.own_bookmarks.Clear();
+  SaveSettings();
+}
+
+void TQXB::sbStartMouseUp(int /*button*/, int x, int y) {
+  RECT bar{};
+  GetWindowRect(hwnd(), &bar);
+  menu_presenter_.Popup(menus.popBookMark, bar.left + sbStart.bounds().left + x,
+                        bar.top + sbStart.bounds().top + y, MenuPresenter::Align::kLeft);
+}
+
+void TQXB::sbMiniClick() {
+  SendMessageW(application_.hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void TQXB::ApplicationMinimize() {
+  ShowWindow(application_.hwnd(), SW_HIDE);
+}
+
+void TQXB::TBNArea1RightClick() {
+  SendMessageW(application_.hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  application_.BringToFront();
+}
+
+void TQXB::TBNArea1LeftClick() {
+  application_.BringToFront();
+}
+
+void TQXB::popCurrentClick() {
+  menus.TickOpenMode(false);
+}
+
+void TQXB::popNewClick() {
+  menus.TickOpenMode(true);
+}
+
+void TQXB::popOnTopClick() {
+  const bool on_top = !menus.popOnTop->checked;
+  SetWindowPos(hwnd(), on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  menus.TickOnTop(on_top);
+}
+
+void TQXB::popManagerClick() {
+  TBNArea1RightClick();
+  // While the manager is open a left click on the tray icon only brings it to the front.
+  TBNArea1.left_menu = nullptr;
+  // The bookmark manager runs here, modal.
+  TBNArea1.left_menu = &menus.popIcon;
+  RefreshKindMenus();
+}
+
+void TQXB::popIconCloseClick() {
+  SendMessageW(hwnd(), WM_CLOSE, 0, 0);
+}
+
+// Commands whose pages, dialogs and data arrive with the page writer, the
+// directory data, the settings and random browsing.
+void TQXB::popIconAllClick() {}
+void TQXB::popSearchClick() {}
+void TQXB::popRandomClick() {}
+void TQXB::popAboutClick() {}
+void TQXB::popHelpClick() {}
+void TQXB::sbRandomClick() {}
+void TQXB::DirectoryItemClick(const std::string& /*category*/) {}
+void TQXB::KindItemClick(const std::string& /*kind*/) {}
+
+bool TQXB::InsertPartnerFragments() {
+  return true;
+}
+void TQXB::LoadScrambledFile(TextList& /*list*/, const std::string& /*file_name*/) {}
+void TQXB::BuildDirectoryMenus() {}
+void TQXB::BuildKindMenus() {}
+void TQXB::SetGroupImages() {}
+void TQXB::RefreshKindMenus() {}
+void TQXB::LoadKeywordHistory() {}
+void TQXB::LoadSettings() {}
+void TQXB::SaveSettings() {}
+
+}  // namespace velkor
