@@ -36,12 +36,12 @@ std::string Shape(const MenuItem& menu) {
     out += out.empty() ? "" : " ";
     out += item.caption;
     if (item.picture >= 0) {
-      out += "[" + std::to_string(item.picture) + "]";
+      out.append("[").append(std::to_string(item.picture)).append("]");
     }
     out += item.is_default ? "*" : "";
     out += item.checked ? "+" : "";
     if (item.Count() > 0) {
-      out += "{" + Shape(item) + "}";
+      out.append("{").append(Shape(item)).append("}");
     }
   }
   return out;

@@ -108,7 +108,7 @@ std::string SystemMenuShape(HMENU menu) {
     out += info.fState & MFS_DEFAULT ? "*" : "";
     out += info.fState & MFS_CHECKED ? "+" : "";
     if (info.hSubMenu != nullptr) {
-      out += "{" + SystemMenuShape(info.hSubMenu) + "}";
+      out.append("{").append(SystemMenuShape(info.hSubMenu)).append("}");
     }
   }
   return out;
