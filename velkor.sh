@@ -45,7 +45,8 @@ build_native() {
 build_windows() {
   say "Windows build"
   cmake -S "$ROOT" -B "$BUILD/windows" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DVELKOR_WERROR=ON >/dev/null
+    -DCMAKE_BUILD_TYPE=Release -DVELKOR_WERROR=ON \
+    -DVELKOR_HOST_DATA_TOOL="$BUILD/native/tools/velkor-data" >/dev/null
   cmake --build "$BUILD/windows" -j "$JOBS"
 }
 

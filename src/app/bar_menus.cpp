@@ -1,5 +1,7 @@
 #include "app/bar_menus.h"
 
+#include "platform/files.h"
+
 namespace velkor {
 namespace {
 
@@ -11,7 +13,7 @@ MenuItem::ClickHandler Run(BarCommands& commands, Command command) {
 
 }  // namespace
 
-BarMenus::BarMenus(BarCommands& c) {
+BarMenus::BarMenus(BarCommands& c) : commands_(c) {
   using B = BarCommands;
   const char* separator = MenuItem::kSeparator;
 
@@ -62,6 +64,62 @@ void BarMenus::TickOpenMode(bool new_window) {
 
 void BarMenus::TickOnTop(bool on_top) {
   popOnTop->checked = popIconOnTop->checked = on_top;
+}
+
+void BarMenus::BuildDirectoryMenus(const TextList& data1) {
+  const MenuItem::ClickHandler open_category = [this](MenuItem& sender) {
+    commands_.DirectoryItemClick(sender.caption);
+  };
+  static constexpr std::string_view kGroupMark = "--------------------";
+  int group = -1;
+  for (std::size_t i = 0; i < data1.size(); ++i) {
+    const std::string& line = data1[i];
+    const std::string number = std::to_string(i);
+    if (line.find(kGroupMark) != std::string::npos) {
+      // The first twenty bytes are the mark, whatever they hold.
+      const std::string name =
+          line.size() > kGroupMark.size() ? line.substr(kGroupMark.size()) : "";
+      KindBookMark->Add("MN" + number, name);
+      popIcon.Insert(0, "MM" + number, name);
+      ++group;
+    } else {
+      const std::string name(LineName(line));
+      KindBookMark->Item(static_cast<std::size_t>(group)).Add("MN" + number, name, open_category);
+      popIcon.Item(0).Add("MM" + number, name, open_category);
+    }
+  }
+}
+
+void BarMenus::SetGroupImages() {
+  const std::size_t groups = KindBookMark->Count();
+  for (std::size_t v = 0; v < groups; ++v) {
+    KindBookMark->Item(v).picture = static_cast<int>(v);
+    popIcon.Item(groups - 1 - v).picture = static_cast<int>(v);
+  }
+}
+
+void BarMenus::BuildKindMenus() {
+  if (!files::Exists("kind.txt")) {
+    return;
+  }
+  TextList kinds;
+  kinds.LoadFromFile("kind.txt");
+  const MenuItem::ClickHandler open_kind = [this](MenuItem& sender) {
+    commands_.KindItemClick(sender.caption);
+  };
+  for (std::size_t i = 0; i < kinds.size(); ++i) {
+    const std::string name = "NN" + std::to_string(i);
+    popListMyBook->Add(name, kinds[i], open_kind);
+    popIconMy->Add(name, kinds[i], open_kind);
+  }
+}
+
+void BarMenus::RemoveKindItems() {
+  for (MenuItem* submenu : {popListMyBook, popIconMy}) {
+    while (submenu->Count() > 1) {
+      submenu->Delete(submenu->Count() - 1);
+    }
+  }
 }
 
 }  // namespace velkor

@@ -4,6 +4,7 @@
 
 #include "app/bar_commands.h"
 #include "platform/menu.h"
+#include "text/text_list.h"
 
 namespace velkor {
 
@@ -21,6 +22,18 @@ class BarMenus {
   void TickOpenMode(bool new_window);
   bool NewWindowTicked() const { return popNew->checked; }
   void TickOnTop(bool on_top);
+
+  // The directory groups and entries of the Data1 list, in both menus: the
+  // bar menu in list order, the tray menu with each group on top ("MN" and
+  // "MM" + line number).
+  void BuildDirectoryMenus(const TextList& data1);
+  // Group k shows picture k in both menus.
+  void SetGroupImages();
+  // One item per line of kind.txt (when it exists) below "列出所有" in both
+  // "自家书签" submenus, named "NN" + line number.
+  void BuildKindMenus();
+  // Removes the kind items; "列出所有" stays.
+  void RemoveKindItems();
 
   MenuItem popBookMark;
   MenuItem* KindBookMark;
@@ -53,6 +66,9 @@ class BarMenus {
   MenuItem* popIconRandom;
   MenuItem* popIconClose;
   MenuItem* popIconOpen;
+
+ private:
+  BarCommands& commands_;
 };
 
 }  // namespace velkor

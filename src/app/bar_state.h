@@ -3,8 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
+#include "pages/page_writer.h"
 #include "text/text_list.h"
 
 namespace velkor {
@@ -14,9 +14,8 @@ struct BarState {
   TextList directory;      // the decoded data2
   TextList curated;        // the decoded data0
   std::int32_t RandomCount = 2;
-  bool NextPageUsesData0 = true;
-  bool PageInSpareFile = false;
-  std::string BrowserPath;
+  PageFlags page;  // NextPageUsesData0, PageInSpareFile, BrowserPath
+  Templates templates = Templates::BuiltIn();
 };
 
 }  // namespace velkor

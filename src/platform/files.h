@@ -11,6 +11,9 @@ namespace velkor::files {
 // True for an existing file; a folder of that name is not a file.
 bool Exists(const std::string& name);
 
+// True for an existing file or folder of that name.
+bool PathExists(const std::string& name);
+
 // The whole file; throws FileOpenError naming the file and the system's reason.
 std::string ReadAll(const std::string& name);
 

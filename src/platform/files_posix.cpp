@@ -82,6 +82,11 @@ bool Exists(const std::string& name) {
   return ::stat(Path(name).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+bool PathExists(const std::string& name) {
+  struct stat info {};
+  return ::stat(Path(name).c_str(), &info) == 0;
+}
+
 std::string ReadAll(const std::string& name) {
   const int fd = ::open(Path(name).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {

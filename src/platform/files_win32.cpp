@@ -70,6 +70,10 @@ bool Exists(const std::string& name) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool PathExists(const std::string& name) {
+  return GetFileAttributesW(Wide(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 std::string ReadAll(const std::string& name) {
   HANDLE file = CreateFileW(Wide(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -85,7 +85,8 @@ void TextList::Delete(std::size_t index) {
 }
 
 std::string_view LineName(std::string_view line) {
-  return line.substr(0, line.find('='));
+  const std::size_t equals = line.find('=');
+  return equals == std::string_view::npos ? std::string_view() : line.substr(0, equals);
 }
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {

@@ -52,7 +52,7 @@ class TextList {
   std::vector<std::string> lines_;
 };
 
-// The name of a line: its text before the first "=" (the whole line when it has none).
+// The name of a line: its text before the first "="; empty when it has none.
 std::string_view LineName(std::string_view line);
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);

@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "app/bar_menus.h"
+#include "builtin_texts.h"
+#include "platform/files.h"
+#include "test_folder.h"
 
 namespace velkor {
 namespace {
@@ -93,6 +96,74 @@ TEST(BarMenus, SettingTicksAreMirroredInBothMenus) {
   EXPECT_FALSE(menus.popNew->checked || menus.popIconNew->checked);
   menus.TickOnTop(false);
   EXPECT_FALSE(menus.popOnTop->checked || menus.popIconOnTop->checked);
+}
+
+class DirectoryMenusTest : public testing::Test {
+ protected:
+  DirectoryMenusTest() {
+    menus.BuildDirectoryMenus(TextList::FromText(builtin::kData1));
+    menus.SetGroupImages();
+  }
+  RecordingCommands commands;
+  BarMenus menus{commands};
+};
+
+TEST_F(DirectoryMenusTest, BarMenuHoldsTheGroupsInOrderAndTheTrayInReverse) {
+  MenuItem& bar = *menus.KindBookMark;
+  ASSERT_EQ(bar.Count(), 14u);
+  ASSERT_EQ(menus.popIcon.Count(), 14u + 7u);
+  EXPECT_TRUE(menus.popIcon.Item(14).IsSeparator()) << "the groups stand right above N9";
+  std::size_t bar_entries = 0, tray_entries = 0;
+  for (std::size_t k = 0; k < 14; ++k) {
+    const MenuItem& tray = menus.popIcon.Item(13 - k);
+    EXPECT_EQ(bar.Item(k).caption, tray.caption);
+    EXPECT_EQ(bar.Item(k).picture, static_cast<int>(k));
+    EXPECT_EQ(tray.picture, static_cast<int>(k));
+    EXPECT_EQ(bar.Item(k).Count(), tray.Count());
+    bar_entries += bar.Item(k).Count();
+    tray_entries += tray.Count();
+  }
+  EXPECT_EQ(bar_entries, 202u);
+  EXPECT_EQ(tray_entries, 202u);
+  EXPECT_EQ(bar.Item(0).caption, "电脑与互联网");
+  EXPECT_EQ(bar.Item(13).caption, "其他");
+  EXPECT_EQ(menus.popIcon.Item(0).caption, "其他");
+  // Names carry the line number in the Data1 list.
+  EXPECT_EQ(bar.Item(0).Item(0).name, "MN1");
+  EXPECT_EQ(menus.popIcon.Item(13).Item(0).name, "MM1");
+  EXPECT_EQ(bar.Item(1).name, "MN20");
+  EXPECT_EQ(menus.popIcon.Item(12).name, "MM20");
+  EXPECT_EQ(bar.Item(0).Item(0).caption, "下载软件");
+}
+
+TEST_F(DirectoryMenusTest, EntriesOpenTheirCategoryColonsIncluded) {
+  MenuItem& computers = menus.KindBookMark->Item(0);
+  computers.Item(16).Click();                    // 网站排行:评选
+  menus.popIcon.Item(13).Item(0).Click();        // 下载软件 in the tray
+  menus.KindBookMark->Item(2).Item(4).Click();   // 购物 under 休闲娱乐运动
+  menus.KindBookMark->Item(9).Item(16).Click();  // 购物 under 社会与文化
+  EXPECT_EQ(commands.calls,
+            (std::vector<std::string>{"Directory 网站排行:评选", "Directory 下载软件",
+                                      "Directory 购物", "Directory 购物"}));
+}
+
+TEST(KindMenus, EveryLineOfKindTxtIsAnItemAndListAllStaysFirst) {
+  TestFolder folder;
+  RecordingCommands commands;
+  BarMenus menus(commands);
+  menus.BuildKindMenus();
+  EXPECT_EQ(menus.popListMyBook->Count(), 1u) << "no kind.txt, no kinds";
+  files::WriteAll("kind.txt", "A\r\n\r\nB\r\n");
+  menus.BuildKindMenus();
+  for (MenuItem* submenu : {menus.popListMyBook, menus.popIconMy}) {
+    EXPECT_EQ(Shape(*submenu), "列出所有[15] A  B");
+    EXPECT_EQ(submenu->Item(3).name, "NN2");
+  }
+  menus.popIconMy->Item(3).Click();
+  EXPECT_EQ(commands.calls, std::vector<std::string>{"Kind B"});
+  menus.RemoveKindItems();
+  EXPECT_EQ(Shape(*menus.popListMyBook), "列出所有[15]");
+  EXPECT_EQ(Shape(*menus.popIconMy), "列出所有[15]");
 }
 
 }  // namespace

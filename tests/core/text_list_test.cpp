@@ -56,7 +56,7 @@ TEST(TextList, FindsWholeLinesIgnoringAsciiCaseOnly) {
 TEST(TextList, LineNameIsTheTextBeforeTheFirstEquals) {
   EXPECT_EQ(LineName("下载软件=download_software.htm"), "下载软件");
   EXPECT_EQ(LineName("a=b=c"), "a");
-  EXPECT_EQ(LineName("no equals"), "no equals");
+  EXPECT_EQ(LineName("no equals"), "");
   EXPECT_EQ(LineName("=x"), "");
 }
 

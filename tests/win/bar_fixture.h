@@ -7,19 +7,26 @@
 #include <string>
 
 #include "app/win32/tqxb.h"
+#include "platform/files.h"
 #include "platform/win32/application.h"
 #include "test_folder.h"
-#include "win/fakes.h"
+#include "fakes.h"
 
 namespace velkor {
 
 class BarTest : public testing::Test {
  protected:
-  // Files the bar reads at start-up are written before StartBar.
+  // Empty data files, so a plain start asks for no termination; tests
+  // write or remove files before StartBar.
+  void SetUp() override {
+    for (const char* name : {"data2", "data0", "datau.qx", "datad.qx", "datac.qx"}) {
+      files::WriteAll(name, "");
+    }
+  }
   void StartBar() {
     application = std::make_unique<win32::Application>(messages);
     application->SetTitle(kApplicationTitle);
-    bar = std::make_unique<TQXB>(BarServices{*application, messages, presenter});
+    bar = std::make_unique<TQXB>(BarServices{*application, messages, presenter, shell});
     ShowWindow(application->hwnd(), SW_SHOWNOACTIVATE);
     ShowWindow(bar->hwnd(), SW_SHOW);
   }
@@ -39,6 +46,7 @@ class BarTest : public testing::Test {
   TestFolder folder;
   FakeMessages messages;
   FakeMenuPresenter presenter;
+  FakeShell shell;
   std::unique_ptr<win32::Application> application;
   std::unique_ptr<TQXB> bar;
 };

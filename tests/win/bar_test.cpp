@@ -92,9 +92,9 @@ TEST_F(BarTest, ReleasingAnyButtonOnStartOpensTheBarMenuThere) {
 }
 
 // "caption[picture]*+" per item of a realised system menu, as Shape does for the model.
-std::string SystemMenuShape(HMENU menu) {
+std::string SystemMenuShape(HMENU menu, int first = 0) {
   std::string out;
-  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+  for (int i = first; i < GetMenuItemCount(menu); ++i) {
     wchar_t caption[128] = {};
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
@@ -118,30 +118,40 @@ TEST_F(BarTest, MenusShowPicturesDefaultsAndMirroredTicks) {
   StartBar();
   win32::MenuPictures pictures(IDB_MENU, 16);
   EXPECT_EQ(pictures.count(), 17);
-  const auto shape = [&](const MenuItem& menu) {
+  // The fixed items: the bar menu after its directory submenu, the tray menu
+  // after its 14 directory groups.
+  const auto shape = [&](const MenuItem& menu, int first) {
     win32::RealisedMenu shown;
     win32::Realise(menu, pictures, shown);
-    return SystemMenuShape(shown.menu);
+    return SystemMenuShape(shown.menu, first);
   };
   EXPECT_EQ(
-      shape(bar->menus.popBookMark),
-      "分类书签* 自家书签[p]{列出所有[p]} 整理书签 常用搜索 "
+      shape(bar->menus.popBookMark, 1),
+      "自家书签[p]{列出所有[p]} 整理书签 常用搜索 "
       "功能设置[p]{在当前浏览器中打开+ 在新的浏览器中打开 停留在最前方+ - 设置随机打开网址数} "
       "退出{立即退出 关于我们} 帮助");
   EXPECT_EQ(
-      shape(bar->menus.popIcon),
+      shape(bar->menus.popIcon, 14),
       "- 自家书签[p]*{列出所有[p]} 整理书签 - "
       "功能设置[p]{在当前浏览器中打开+ 在新的浏览器中打开 停留在最前方+ - 设置随机打开网址数} "
       "退出 打开[p]");
 
+  win32::RealisedMenu bar_menu;
+  win32::Realise(bar->menus.popBookMark, pictures, bar_menu);
+  const std::string directory = SystemMenuShape(bar_menu.menu);
+  EXPECT_EQ(directory.rfind("分类书签*{电脑与互联网[p]{下载软件 游戏网站 ", 0), 0u) << directory;
+  win32::RealisedMenu tray_menu;
+  win32::Realise(bar->menus.popIcon, pictures, tray_menu);
+  EXPECT_EQ(SystemMenuShape(tray_menu.menu).rfind("其他[p]{其他分类} 政府[p]{政府 法律 ", 0), 0u);
+
   bar->menus.popNew->Click();
   const std::string new_ticked = "{在当前浏览器中打开 在新的浏览器中打开+ 停留在最前方+";
-  EXPECT_NE(shape(bar->menus.popBookMark).find(new_ticked), std::string::npos);
-  EXPECT_NE(shape(bar->menus.popIcon).find(new_ticked), std::string::npos);
+  EXPECT_NE(shape(bar->menus.popBookMark, 1).find(new_ticked), std::string::npos);
+  EXPECT_NE(shape(bar->menus.popIcon, 14).find(new_ticked), std::string::npos);
   bar->menus.popIconCurr->Click();
   const std::string current_ticked = "{在当前浏览器中打开+ 在新的浏览器中打开 停留在最前方+";
-  EXPECT_NE(shape(bar->menus.popBookMark).find(current_ticked), std::string::npos);
-  EXPECT_NE(shape(bar->menus.popIcon).find(current_ticked), std::string::npos);
+  EXPECT_NE(shape(bar->menus.popBookMark, 1).find(current_ticked), std::string::npos);
+  EXPECT_NE(shape(bar->menus.popIcon, 14).find(current_ticked), std::string::npos);
 }
 
 TEST_F(BarTest, OnTopIsSwitchedForThisRunInBothMenus) {
@@ -198,7 +208,7 @@ TEST_F(BarTest, StartUpLoadsOwnBookmarksAndCloseRunsTheCloseSequence) {
   StartBar();
   EXPECT_EQ(bar->state.own_bookmarks.size(), 2u);
   EXPECT_EQ(bar->state.RandomCount, 2);
-  EXPECT_TRUE(bar->state.NextPageUsesData0);
+  EXPECT_TRUE(bar->state.page.NextPageUsesData0);
   EXPECT_FALSE(application->terminated());
 
   bar->menus.popClose->Click();

@@ -10,6 +10,7 @@
 #include "platform/win32/menu_pictures.h"
 #include "platform/win32/menu_presenter_win32.h"
 #include "platform/win32/messages_win32.h"
+#include "platform/win32/shell_win32.h"
 #include "resource_ids.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -26,7 +27,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     messages.SetOwner(application.hwnd());
     win32::MenuPictures pictures(IDB_MENU, 16);
     win32::Win32MenuPresenter presenter(messages, pictures);
-    TQXB QXB({application, messages, presenter});
+    win32::Win32Shell shell;
+    shell.SetOwner(application.hwnd());
+    TQXB QXB({application, messages, presenter, shell});
+    shell.SetOwner(QXB.hwnd());
     application.Run();
   } catch (const std::exception& error) {
     messages.ShowError(error.what());

@@ -36,6 +36,7 @@ TQXB::TQXB(const BarServices& services)
       TBNArea1(services.messages, services.menus),
       application_(services.application),
       menu_presenter_(services.menus),
+      shell_(services.shell),
       silver_(CreateSolidBrush(kSilver)),
       entry_background_(CreateSolidBrush(kEntryYellow)),
       grip_(static_cast<HBITMAP>(LoadImageW(win32::ModuleInstance(), MAKEINTRESOURCEW(IDB_GRIP),

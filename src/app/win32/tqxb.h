@@ -13,6 +13,7 @@
 #include "app/win32/speed_button.h"
 #include "platform/menu.h"
 #include "platform/messages.h"
+#include "platform/shell.h"
 #include "platform/win32/application.h"
 #include "platform/win32/gdi.h"
 #include "platform/win32/tray_icon.h"
@@ -27,6 +28,7 @@ struct BarServices {
   win32::Application& application;
   Messages& messages;
   MenuPresenter& menus;
+  Shell& shell;
 };
 
 class TQXB : public win32::Window, public BarCommands {
@@ -88,6 +90,7 @@ class TQXB : public win32::Window, public BarCommands {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
+  PageContext Pages();
   void CreateControls();
   void Paint();
   SpeedButton* ButtonAt(POINT client);
@@ -97,6 +100,7 @@ class TQXB : public win32::Window, public BarCommands {
 
   win32::Application& application_;
   MenuPresenter& menu_presenter_;
+  Shell& shell_;
   win32::GdiObject<HBRUSH> silver_;
   win32::GdiObject<HBRUSH> entry_background_;
   win32::GdiObject<HBITMAP> grip_;

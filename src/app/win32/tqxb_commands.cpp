@@ -1,15 +1,17 @@
 // The bar's start-up and close sequences and the commands of its menus.
 #include "app/win32/tqxb.h"
 
+#include "builtin_texts.h"
+#include "data/scrambled.h"
+#include "pages/partner_fragments.h"
 #include "platform/files.h"
+#include "text/errors.h"
 
 namespace velkor {
 
 void TQXB::FormCreate() {
   state.RandomCount = 2;
-  state.NextPageUsesData0 = true;
-  state.PageInSpareFile = false;
-  state.BrowserPath.clear();
+  state.page = PageFlags{};
 
   state.own_bookmarks.Clear();
   state.directory.Clear();
@@ -32,8 +34,18 @@ void TQXB::FormCreate() {
   LoadSettings();
 }
 
+// Decoded in memory: nothing is written beside the data files.
+void TQXB::LoadScrambledFile(TextList& list, const std::string& file_name) {
+  try {
+    list = ReadScrambledFile(file_name);
+  } catch (const FileOpenError&) {
+    messages_.Inform("文件打开出错，可能已经删除了网址数据文件");
+    application_.Terminate();
+  }
+}
+
 void TQXB::FormClose() {
-  state.BrowserPath.clear();
+  state.page.BrowserPath.clear();
   state.directory.Clear();
   state.curated.Clear();
   state.own_bookmarks.Clear();
@@ -92,25 +104,56 @@ void TQXB::popIconCloseClick() {
   SendMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
-// Commands whose pages, dialogs and data arrive with the page writer, the
-// directory data, the settings and random browsing.
-void TQXB::popIconAllClick() {}
+PageContext TQXB::Pages() {
+  return {state.templates, state.page, shell_, messages_, menus.NewWindowTicked()};
+}
+
+void TQXB::DirectoryItemClick(const std::string& category) {
+  WriteListPage(Pages(), state.directory, state.curated, category, CuratedSectionHeader());
+}
+
+void TQXB::KindItemClick(const std::string& kind) {
+  WriteListPage(Pages(), state.own_bookmarks, state.curated, kind, "0");
+}
+
+void TQXB::popIconAllClick() {
+  WriteListPage(Pages(), state.own_bookmarks, state.curated, "", "0");
+}
+
+bool TQXB::InsertPartnerFragments() {
+  return velkor::InsertPartnerFragments(
+      state.templates.Data2, messages_,
+      [this](TextList& list, const std::string& file_name) { LoadScrambledFile(list, file_name); });
+}
+
+// Commands whose pages, dialogs and settings arrive with the search page,
+// the settings store and random browsing.
 void TQXB::popSearchClick() {}
 void TQXB::popRandomClick() {}
 void TQXB::popAboutClick() {}
 void TQXB::popHelpClick() {}
 void TQXB::sbRandomClick() {}
-void TQXB::DirectoryItemClick(const std::string& /*category*/) {}
-void TQXB::KindItemClick(const std::string& /*kind*/) {}
 
-bool TQXB::InsertPartnerFragments() {
-  return true;
+void TQXB::BuildDirectoryMenus() {
+  menus.BuildDirectoryMenus(TextList::FromText(builtin::kData1));
 }
-void TQXB::LoadScrambledFile(TextList& /*list*/, const std::string& /*file_name*/) {}
-void TQXB::BuildDirectoryMenus() {}
-void TQXB::BuildKindMenus() {}
-void TQXB::SetGroupImages() {}
-void TQXB::RefreshKindMenus() {}
+
+void TQXB::BuildKindMenus() {
+  menus.BuildKindMenus();
+}
+
+void TQXB::SetGroupImages() {
+  menus.SetGroupImages();
+}
+
+void TQXB::RefreshKindMenus() {
+  menus.RemoveKindItems();
+  state.own_bookmarks.Clear();
+  if (files::Exists("self.txt")) {
+    state.own_bookmarks.LoadFromFile("self.txt");
+  }
+  menus.BuildKindMenus();
+}
 void TQXB::LoadKeywordHistory() {}
 void TQXB::LoadSettings() {}
 void TQXB::SaveSettings() {}

@@ -6,6 +6,7 @@
 
 #include "platform/menu.h"
 #include "platform/messages.h"
+#include "platform/shell.h"
 
 namespace velkor {
 
@@ -22,6 +23,26 @@ class FakeMessages : public Messages {
   std::vector<std::string> confirmed;
   std::vector<std::string> errors;
   bool answer = true;
+};
+
+// Records what the shell was asked to do.
+class FakeShell : public Shell {
+ public:
+  void Open(const std::string& target, Show show) override {
+    calls.push_back("open " + target + (show == Show::kMaximized ? " maximised" : ""));
+  }
+  std::string AssociatedProgram(const std::string& file) override {
+    calls.push_back("find " + file);
+    return browser;
+  }
+  void Start(const std::string& program, const std::string& parameters) override {
+    calls.push_back("start " + program + " " + parameters);
+  }
+  std::string ProgramFolder() override { return folder; }
+
+  std::vector<std::string> calls;
+  std::string browser = "C:\\browser.exe";
+  std::string folder = "C:\\velkor";
 };
 
 class FakeMenuPresenter : public MenuPresenter {
