@@ -12,6 +12,7 @@ PACKAGES=(
   cmake make g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine64 wine fonts-wine xvfb xauth xdotool imagemagick fonts-wqy-microhei locales
+  chromium nodejs
 )
 
 say() { printf '\033[1m== %s\033[0m\n' "$*"; }

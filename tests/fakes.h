@@ -60,3 +60,81 @@ class FakeMenuPresenter : public MenuPresenter {
 };
 
 }  // namespace velkor
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <set>
+#include <variant>
+
+#include "platform/registry.h"
+
+namespace velkor {
+
+// A registry in memory: keys by root and path, each value a number or a
+// string. Roots in `refused` cannot be opened; with `refuse_writes` every
+// write fails.
+class FakeRegistry : public Registry {
+ public:
+  using Value = std::variant<std::int32_t, std::string>;
+  using Values = std::map<std::string, Value>;
+
+  static std::string KeyName(RegistryRoot root, const std::string& path) {
+    return (root == RegistryRoot::kUsers ? "HKEY_USERS\\" : "HKEY_CURRENT_USER\\") + path;
+  }
+
+  std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path) override {
+    if (refused.count(root) > 0) {
+      return nullptr;
+    }
+    return std::make_unique<Key>(*this, keys[KeyName(root, path)]);
+  }
+
+  std::map<std::string, Values> keys;
+  std::set<RegistryRoot> refused;
+  bool refuse_writes = false;
+  int open_keys = 0;
+
+ private:
+  class Key : public RegistryKey {
+   public:
+    Key(FakeRegistry& registry, Values& values) : registry_(registry), values_(values) {
+      ++registry_.open_keys;
+    }
+    ~Key() override { --registry_.open_keys; }
+    Key(const Key&) = delete;
+    Key& operator=(const Key&) = delete;
+
+    bool ValueExists(const std::string& name) override { return values_.count(name) > 0; }
+    std::int32_t ReadInteger(const std::string& name) override { return Read<std::int32_t>(name); }
+    std::string ReadString(const std::string& name) override { return Read<std::string>(name); }
+    void WriteString(const std::string& name, const std::string& value) override {
+      Write(name, value);
+    }
+    void WriteInteger(const std::string& name, std::int32_t value) override { Write(name, value); }
+
+   private:
+    template <class T>
+    T Read(const std::string& name) const {
+      const auto found = values_.find(name);
+      if (found == values_.end()) {
+        throw RegistryError(RegistryError::Fault::kGetData, name);
+      }
+      if (!std::holds_alternative<T>(found->second)) {
+        throw RegistryError(RegistryError::Fault::kDataType, name);
+      }
+      return std::get<T>(found->second);
+    }
+    void Write(const std::string& name, Value value) {
+      if (registry_.refuse_writes) {
+        throw RegistryError(RegistryError::Fault::kSetData, name);
+      }
+      values_[name] = std::move(value);
+    }
+
+    FakeRegistry& registry_;
+    Values& values_;
+  };
+};
+
+}  // namespace velkor

@@ -19,7 +19,8 @@ class BarTest : public testing::Test {
   // Empty data files, so a plain start asks for no termination; tests
   // write or remove files before StartBar.
   void SetUp() override {
-    for (const char* name : {"data2", "data0", "datau.qx", "datad.qx", "datac.qx"}) {
+    for (const char* name :
+         {"data2", "data0", "datau.qx", "datad.qx", "datac.qx", "jhpy.qx", "webpy.qx"}) {
       files::WriteAll(name, "");
     }
   }

@@ -43,6 +43,10 @@ TQXB::TQXB(const BarServices& services)
                                             IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))),
       font_(MakeFont(L"MS Sans Serif", 11)),
       entry_font_(MakeFont(L"宋体", 12)),
+      entry_keys_(services.messages,
+                  [this](UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+                    return EntryMessage(message, wparam, lparam, result);
+                  }),
       icon_(static_cast<HICON>(LoadImageW(win32::ModuleInstance(), MAKEINTRESOURCEW(IDI_VELKOR),
                                           IMAGE_ICON, 32, 32, 0))) {
   // Owned by the application window, so the bar has no taskbar entry of its own.
@@ -89,6 +93,7 @@ void TQXB::CreateControls() {
   SendMessageW(EditEnter, CB_SETITEMHEIGHT, 0, kItemHeight);
   SendMessageW(EditEnter, CB_LIMITTEXT, 45, 0);
   SetWindowTextW(EditEnter, win32::Wide("输入后回车").c_str());
+  AttachEntryHandlers();
 
   hint_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),

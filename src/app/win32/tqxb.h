@@ -15,6 +15,7 @@
 #include "platform/messages.h"
 #include "platform/shell.h"
 #include "platform/win32/application.h"
+#include "platform/win32/control_subclass.h"
 #include "platform/win32/gdi.h"
 #include "platform/win32/tray_icon.h"
 #include "platform/win32/window.h"
@@ -49,6 +50,7 @@ class TQXB : public win32::Window, public BarCommands {
   SpeedButton sbStart;
   SpeedButton sbMini;
   HWND EditEnter = nullptr;
+  TextList history;  // EditEnter's drop-down list, newest first
   win32::TrayIcon TBNArea1;
 
   void FormCreate();
@@ -59,6 +61,8 @@ class TQXB : public win32::Window, public BarCommands {
   void ApplicationMinimize();
   void TBNArea1LeftClick();
   void sbRandomClick();
+  void EditEnterKeyDown(int key);
+  void EditEnterDblClick();
 
   // BarCommands
   void popIconAllClick() override;
@@ -92,6 +96,10 @@ class TQXB : public win32::Window, public BarCommands {
  private:
   PageContext Pages();
   void CreateControls();
+  void AttachEntryHandlers();
+  bool EntryMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  std::string EntryText() const;
+  void ShowHistory();
   void Paint();
   SpeedButton* ButtonAt(POINT client);
   void MouseMove(POINT client);
@@ -106,6 +114,7 @@ class TQXB : public win32::Window, public BarCommands {
   win32::GdiObject<HBITMAP> grip_;
   win32::GdiObject<HFONT> font_;        // the bar's own font
   win32::GdiObject<HFONT> entry_font_;  // EditEnter's font
+  win32::ControlSubclass entry_keys_;
   HWND hint_ = nullptr;
   HICON icon_ = nullptr;
   SpeedButton* pressed_ = nullptr;

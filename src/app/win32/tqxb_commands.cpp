@@ -154,7 +154,6 @@ void TQXB::RefreshKindMenus() {
   }
   menus.BuildKindMenus();
 }
-void TQXB::LoadKeywordHistory() {}
 void TQXB::LoadSettings() {}
 void TQXB::SaveSettings() {}
 

@@ -42,10 +42,6 @@ int Application::Run() {
   }
   MSG message{};
   while (!terminated_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    HWND dialog = GetActiveWindow();
-    if (dialog != nullptr && IsDialogMessageW(dialog, &message)) {
-      continue;
-    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
