@@ -11,7 +11,7 @@ JOBS=$(nproc)
 PACKAGES=(
   cmake make g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine64 wine fonts-wine xvfb xauth xdotool imagemagick fonts-wqy-microhei locales
+  wine64 wine fonts-wine xvfb xauth xdotool imagemagick fonts-wqy-microhei locales fp-utils
   chromium nodejs
 )
 

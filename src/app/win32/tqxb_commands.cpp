@@ -3,6 +3,7 @@
 
 #include "builtin_texts.h"
 #include "data/scrambled.h"
+#include "pages/home_page.h"
 #include "pages/partner_fragments.h"
 #include "platform/files.h"
 #include "text/errors.h"
@@ -120,6 +121,21 @@ void TQXB::popIconAllClick() {
   WriteListPage(Pages(), state.own_bookmarks, state.curated, "", "0");
 }
 
+void TQXB::popSearchClick() {
+  state.templates.DataSearch.SaveToFile("search.htm");
+  shell_.Open(shell_.ProgramFolder() + "\\search.htm", Shell::Show::kNormal);
+}
+
+void TQXB::popHelpClick() {
+  if (files::Exists("qxhelp.chm")) {
+    shell_.Open(shell_.ProgramFolder() + "\\qxhelp.chm", Shell::Show::kNormal);
+  }
+}
+
+void TQXB::popAboutClick() {
+  shell_.Open(std::string(kHomePage), Shell::Show::kNormal);
+}
+
 bool TQXB::InsertPartnerFragments() {
   return velkor::InsertPartnerFragments(
       state.templates.Data2, messages_,
@@ -128,10 +144,7 @@ bool TQXB::InsertPartnerFragments() {
 
 // Commands whose pages, dialogs and settings arrive with the search page,
 // the settings store and random browsing.
-void TQXB::popSearchClick() {}
 void TQXB::popRandomClick() {}
-void TQXB::popAboutClick() {}
-void TQXB::popHelpClick() {}
 void TQXB::sbRandomClick() {}
 
 void TQXB::BuildDirectoryMenus() {

@@ -1,0 +1,9 @@
+# Fails unless FILE exists and starts like a compiled help file.
+if(NOT EXISTS "${FILE}")
+  message(FATAL_ERROR "${FILE} is missing")
+endif()
+file(READ "${FILE}" header LIMIT 4)
+if(NOT header STREQUAL "ITSF")
+  message(FATAL_ERROR "${FILE} is not a compiled help file")
+endif()
+message(STATUS "${FILE} is a compiled help file")

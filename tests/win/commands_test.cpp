@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include "builtin_texts.h"
+#include "platform/files.h"
+#include "win/bar_fixture.h"
+
+namespace velkor {
+namespace {
+
+TEST_F(BarTest, SearchHelpAndHomePageAreOneShellCallEach) {
+  StartBar();
+  files::WriteAll("search.htm", "changed by the user");
+  bar->menus.popNew->Click();  // the open mode does not matter here
+  bar->menus.popSearch->Click();
+  EXPECT_EQ(files::ReadAll("search.htm"), TextList::FromText(builtin::kDataSearch).Text());
+  bar->menus.popHelp->Click();  // no qxhelp.chm: nothing happens
+  files::WriteAll("qxhelp.chm", "");
+  bar->menus.popHelp->Click();
+  bar->menus.popAbout->Click();
+  EXPECT_EQ(shell.calls,
+            (std::vector<std::string>{"open C:\\velkor\\search.htm", "open C:\\velkor\\qxhelp.chm",
+                                      "open https://www.velkor.example/"}));
+  EXPECT_TRUE(messages.errors.empty());
+  EXPECT_TRUE(messages.informed.empty());
+}
+
+}  // namespace
+}  // namespace velkor
