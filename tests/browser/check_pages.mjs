@@ -249,6 +249,15 @@ const CATEGORY_LINKS = [
   '网站名称', '新浪新闻', MARKUP_NAME, '网易新闻', '澎湃新闻', '央视网', '中国新闻网', '凤凰网',
 ];
 const OWN_LINKS = ['网站名称', '我的博客', '天气', '地图'];
+// Search pages hold three sections, curated, own bookmarks, directory. For 新闻 (text) every
+// section is built: the curated and directory links as on the category page, and the own
+// bookmarks' detail table with its header row only (none of them holds 新闻): 3 + 1 + 8 = 12
+// links, 3 header rows. For xinwen (pinyin) the own bookmarks are not searched at all (no table);
+// the curated index holds no xinwen (header row only) and the directory index selects 新浪新闻
+// (explained), 网易新闻, 澎湃新闻 and 中国新闻网 (grid): 1 + 0 + 5 = 6 links, 2 header rows.
+const SEARCH_TEXT_LINKS = ['网站名称', '新华网', '人民网', '网站名称',
+  '网站名称', '新浪新闻', MARKUP_NAME, '网易新闻', '澎湃新闻', '央视网', '中国新闻网', '凤凰网'];
+const SEARCH_PINYIN_LINKS = ['网站名称', '网站名称', '新浪新闻', '网易新闻', '澎湃新闻', '中国新闻网'];
 const CURATED = '精华书签 千里挑一';
 const DIRECTORY = '分类书签';
 const OWN = '自家书签';
@@ -406,6 +415,13 @@ async function main() {
   const own = await checkListPage('own-all.htm',
     { headers: [OWN], links: OWN_LINKS, headerLinks: 1, markup: false });
   if (own) await closePage(own);
+  const searchHeaders = [CURATED, OWN, DIRECTORY];
+  const byText = await checkListPage('search-text.htm',
+    { headers: searchHeaders, links: SEARCH_TEXT_LINKS, headerLinks: 3, markup: true });
+  if (byText) await closePage(byText);
+  const byPinyin = await checkListPage('search-pinyin.htm',
+    { headers: searchHeaders, links: SEARCH_PINYIN_LINKS, headerLinks: 2, markup: false });
+  if (byPinyin) await closePage(byPinyin);
   await checkSearchPage();
 
   await check('no request left the machine', async () => {

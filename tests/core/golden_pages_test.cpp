@@ -8,6 +8,7 @@
 #include "fakes.h"
 #include "pages/page_writer.h"
 #include "pages/partner_fragments.h"
+#include "pages/search_page.h"
 #include "platform/files.h"
 #include "test_folder.h"
 
@@ -76,6 +77,21 @@ TEST(GoldenPages, CategoryPagesOnBothTemplatesAndTheOwnBookmarkPage) {
   ExpectGolden("category-partner.htm", files::ReadAll("www.htm"));
   WriteListPage(context, own, curated, "", "0");
   ExpectGolden("own-all.htm", files::ReadAll("www.htm"));
+  // Keyword searches, by text and by pinyin through the index files.
+  TextList{"xinhuawang xhw", "renminwang rmw"}.SaveToFile("jhpy.qx");
+  TextList{"xinlangxinwen xlxw",
+           "wangyixinwen wyxw",
+           "pengpaixinwen ppxw",
+           "yangshiwang ysw",
+           "zhongguoxinwenwang zgxww",
+           "fenghuangwang fhw",
+           "-",
+           "xiazaizhan xzz"}
+      .SaveToFile("webpy.qx");
+  WriteSearchPage(context, directory, own, curated, CuratedSectionHeader(), "新闻");
+  ExpectGolden("search-text.htm", files::ReadAll("www.htm"));
+  WriteSearchPage(context, directory, own, curated, CuratedSectionHeader(), "xinwen");
+  ExpectGolden("search-pinyin.htm", files::ReadAll("www.htm"));
   // The search-form page is the built-in template as it stands.
   ExpectGolden("search.htm", templates.DataSearch.Text());
   EXPECT_TRUE(messages.informed.empty());
