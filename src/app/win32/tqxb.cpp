@@ -47,6 +47,15 @@ TQXB::TQXB(const BarServices& services)
                   [this](UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
                     return EntryMessage(message, wparam, lparam, result);
                   }),
+      entry_frame_(services.messages,
+                   [this](UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+                     if (message != WM_PAINT) {
+                       return false;
+                     }
+                     result = entry_frame_.CallOriginal(message, wparam, lparam);
+                     PaintFlatFrame();
+                     return true;
+                   }),
       icon_(static_cast<HICON>(LoadImageW(win32::ModuleInstance(), MAKEINTRESOURCEW(IDI_VELKOR),
                                           IMAGE_ICON, 32, 32, 0))) {
   // Owned by the application window, so the bar has no taskbar entry of its own.
@@ -94,6 +103,7 @@ void TQXB::CreateControls() {
   SendMessageW(EditEnter, CB_LIMITTEXT, 45, 0);
   SetWindowTextW(EditEnter, win32::Wide("输入后回车").c_str());
   AttachEntryHandlers();
+  entry_frame_.Attach(EditEnter);
 
   hint_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
@@ -107,6 +117,20 @@ void TQXB::CreateControls() {
   tool.rect = sbStart.bounds();
   tool.lpszText = hint.data();
   SendMessageW(hint_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// EditEnter is flat: its sunken 3-D edge is painted over with a thin line.
+void TQXB::PaintFlatFrame() {
+  HDC dc = GetWindowDC(EditEnter);
+  RECT box{};
+  GetWindowRect(EditEnter, &box);
+  OffsetRect(&box, -box.left, -box.top);
+  box.bottom = box.top + 20;  // the box, not its drop-down list
+  win32::GdiObject<HBRUSH> line(CreateSolidBrush(RGB(128, 128, 128)));
+  FrameRect(dc, &box, line.get());
+  InflateRect(&box, -1, -1);
+  FrameRect(dc, &box, entry_background_.get());
+  ReleaseDC(EditEnter, dc);
 }
 
 void TQXB::Paint() {

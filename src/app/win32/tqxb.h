@@ -99,6 +99,7 @@ class TQXB : public win32::Window, public BarCommands {
   void AttachEntryHandlers();
   bool EntryMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
   std::string EntryText() const;
+  void PaintFlatFrame();
   void ShowHistory();
   void Paint();
   SpeedButton* ButtonAt(POINT client);
@@ -115,6 +116,7 @@ class TQXB : public win32::Window, public BarCommands {
   win32::GdiObject<HFONT> font_;        // the bar's own font
   win32::GdiObject<HFONT> entry_font_;  // EditEnter's font
   win32::ControlSubclass entry_keys_;
+  win32::ControlSubclass entry_frame_;
   HWND hint_ = nullptr;
   HICON icon_ = nullptr;
   SpeedButton* pressed_ = nullptr;

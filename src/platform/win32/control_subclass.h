@@ -24,6 +24,10 @@ class ControlSubclass {
 
   void Attach(HWND control);
   void Remove();
+  // The control's own handling, for a handler that adds to it.
+  LRESULT CallOriginal(UINT message, WPARAM wparam, LPARAM lparam) {
+    return CallWindowProcW(original_, control_, message, wparam, lparam);
+  }
 
  private:
   static LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wparam, LPARAM lparam);
