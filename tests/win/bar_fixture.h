@@ -27,7 +27,7 @@ class BarTest : public testing::Test {
   void StartBar() {
     application = std::make_unique<win32::Application>(messages);
     application->SetTitle(kApplicationTitle);
-    bar = std::make_unique<TQXB>(BarServices{*application, messages, presenter, shell});
+    bar = std::make_unique<TQXB>(BarServices{*application, messages, presenter, shell, registry});
     ShowWindow(application->hwnd(), SW_SHOWNOACTIVATE);
     ShowWindow(bar->hwnd(), SW_SHOW);
   }
@@ -48,6 +48,7 @@ class BarTest : public testing::Test {
   FakeMessages messages;
   FakeMenuPresenter presenter;
   FakeShell shell;
+  FakeRegistry registry;
   std::unique_ptr<win32::Application> application;
   std::unique_ptr<TQXB> bar;
 };

@@ -26,3 +26,28 @@ TEST_F(BarTest, SearchHelpAndHomePageAreOneShellCallEach) {
 
 }  // namespace
 }  // namespace velkor
+
+namespace velkor {
+namespace {
+
+TEST_F(BarTest, TheFirstStartOpensHelpAndTheSettingsSurviveARestart) {
+  files::WriteAll("qxhelp.chm", "");
+  StartBar();
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"open C:\\velkor\\qxhelp.chm"});
+  bar->menus.popNew->Click();
+  bar->state.RandomCount = 7;
+  bar->menus.popClose->Click();
+
+  bar.reset();
+  application.reset();
+  shell.calls.clear();
+  StartBar();
+  EXPECT_TRUE(shell.calls.empty()) << "help opens on the first start only";
+  EXPECT_TRUE(bar->menus.popNew->checked && bar->menus.popIconNew->checked);
+  EXPECT_FALSE(bar->menus.popCurrent->checked);
+  EXPECT_EQ(bar->state.RandomCount, 7);
+  EXPECT_TRUE(messages.errors.empty());
+}
+
+}  // namespace
+}  // namespace velkor

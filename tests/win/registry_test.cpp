@@ -155,5 +155,13 @@ TEST_F(Win32RegistryTest, TheEmptyNameIsTheKeysDefaultValue) {
   EXPECT_EQ(win32::Narrow(text), "Velkor书签");
 }
 
+// Refused rights cannot be arranged here; a key name longer than the
+// system allows fails the same call.
+TEST_F(Win32RegistryTest, AKeyThatCannotBeOpenedGivesNoKey) {
+  const std::string too_long = std::string(kPath) + "\\" + std::string(300, 'k');
+  EXPECT_EQ(registry_.OpenKey(RegistryRoot::kCurrentUser, too_long), nullptr);
+  Open();  // for TearDown
+}
+
 }  // namespace
 }  // namespace velkor

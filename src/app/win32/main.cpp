@@ -10,6 +10,7 @@
 #include "platform/win32/menu_pictures.h"
 #include "platform/win32/menu_presenter_win32.h"
 #include "platform/win32/messages_win32.h"
+#include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "resource_ids.h"
 
@@ -29,7 +30,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Win32MenuPresenter presenter(messages, pictures);
     win32::Win32Shell shell;
     shell.SetOwner(application.hwnd());
-    TQXB QXB({application, messages, presenter, shell});
+    win32::Win32Registry registry;
+    TQXB QXB({application, messages, presenter, shell, registry});
     shell.SetOwner(QXB.hwnd());
     application.Run();
   } catch (const std::exception& error) {

@@ -37,6 +37,7 @@ TQXB::TQXB(const BarServices& services)
       application_(services.application),
       menu_presenter_(services.menus),
       shell_(services.shell),
+      registry_(services.registry),
       silver_(CreateSolidBrush(kSilver)),
       entry_background_(CreateSolidBrush(kEntryYellow)),
       grip_(static_cast<HBITMAP>(LoadImageW(win32::ModuleInstance(), MAKEINTRESOURCEW(IDB_GRIP),

@@ -10,9 +10,11 @@
 #include "app/bar_commands.h"
 #include "app/bar_menus.h"
 #include "app/bar_state.h"
+#include "app/settings.h"
 #include "app/win32/speed_button.h"
 #include "platform/menu.h"
 #include "platform/messages.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/win32/application.h"
 #include "platform/win32/control_subclass.h"
@@ -30,6 +32,7 @@ struct BarServices {
   Messages& messages;
   MenuPresenter& menus;
   Shell& shell;
+  Registry& registry;
 };
 
 class TQXB : public win32::Window, public BarCommands {
@@ -45,6 +48,7 @@ class TQXB : public win32::Window, public BarCommands {
   static constexpr int kTop = 0;
 
   BarState state;
+  Settings settings;  // the settings key, open from LoadSettings to SaveSettings
   BarMenus menus;
   SpeedButton sbRandom;
   SpeedButton sbStart;
@@ -110,6 +114,7 @@ class TQXB : public win32::Window, public BarCommands {
   win32::Application& application_;
   MenuPresenter& menu_presenter_;
   Shell& shell_;
+  Registry& registry_;
   win32::GdiObject<HBRUSH> silver_;
   win32::GdiObject<HBRUSH> entry_background_;
   win32::GdiObject<HBITMAP> grip_;

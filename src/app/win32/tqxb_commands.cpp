@@ -167,7 +167,31 @@ void TQXB::RefreshKindMenus() {
   }
   menus.BuildKindMenus();
 }
-void TQXB::LoadSettings() {}
-void TQXB::SaveSettings() {}
+namespace {
+
+// What the settings store reads and sets on the bar.
+class BarSettingsTarget : public SettingsTarget {
+ public:
+  explicit BarSettingsTarget(TQXB& bar) : bar_(bar) {}
+  std::int32_t& RandomCount() override { return bar_.state.RandomCount; }
+  void OpenHelp() override { bar_.popHelpClick(); }
+  void SwitchToNewWindow() override { bar_.popNewClick(); }
+  bool CurrentWindowTicked() override { return bar_.menus.popCurrent->checked; }
+
+ private:
+  TQXB& bar_;
+};
+
+}  // namespace
+
+void TQXB::LoadSettings() {
+  BarSettingsTarget target(*this);
+  settings.Load(registry_, target);
+}
+
+void TQXB::SaveSettings() {
+  BarSettingsTarget target(*this);
+  settings.Save(target);
+}
 
 }  // namespace velkor
