@@ -173,10 +173,13 @@ listeners.add((event) => {
 // --- pages ----------------------------------------------------------------------------------
 const pageUrl = (name) => pathToFileURL(path.resolve(goldenDir, name)).href;
 
-async function openPage(name) {
+async function openPage(name, initScript) {
   const { targetId } = await send('Target.createTarget', { url: 'about:blank' });
   const { sessionId } = await send('Target.attachToTarget', { targetId, flatten: true });
   await watchSession(sessionId);
+  if (initScript) {
+    await send('Page.addScriptToEvaluateOnNewDocument', { source: initScript }, sessionId);
+  }
   await send('Emulation.setDeviceMetricsOverride',
     { width: 1024, height: 900, deviceScaleFactor: 1, mobile: false }, sessionId);
   const page = { name, targetId, sessionId };
@@ -392,6 +395,35 @@ const runTimer = setTimeout(() => {
   finish(1);
 }, RUN_MS);
 
+// random.htm: the page of four draws made by the golden test. Both addresses in its pool try to
+// break out of the script string (a double quote and a backslash; a "</script>" followed by a
+// script of its own); the draws with seed 4 take each twice. window.open is counted, not run.
+const RANDOM_ADDRESSES = ['http://q.example/?a="1"&b=\\',
+  'http://s.example/</script><script>window.broken=1</script>'];
+const COUNT_OPENS = `window.__opened = [];
+  window.open = (url, ...rest) => { window.__opened.push([url, ...rest]); return null; };`;
+
+async function checkRandomPage() {
+  let page = null;
+  await check('random.htm: window.open runs once per draw with the drawn addresses', async () => {
+    page = await openPage('random.htm', COUNT_OPENS);
+    const opened = await evaluate(page, 'window.__opened');
+    const urls = opened.map(([url]) => url);
+    const ok = opened.length === 4 && opened.every((call) => call.length === 3) &&
+      same([...new Set(urls)].sort(), [...RANDOM_ADDRESSES].sort());
+    return [ok, show(opened)];
+  });
+  if (!page) return;
+  await check('random.htm: no address breaks out of the script', async () => {
+    const seen = await evaluate(page, `({ broken: typeof window.broken,
+      text: document.body.innerText })`);
+    const ok = seen.broken === 'undefined' && !seen.text.includes('window.broken') &&
+      seen.text.includes('每日一笑');
+    return [ok, show(seen.broken)];
+  });
+  await closePage(page);
+}
+
 async function main() {
   const started = Date.now();
   await check('Chromium answers on the DevTools pipe', async () => {
@@ -423,6 +455,7 @@ async function main() {
     { headers: searchHeaders, links: SEARCH_PINYIN_LINKS, headerLinks: 2, markup: false });
   if (byPinyin) await closePage(byPinyin);
   await checkSearchPage();
+  await checkRandomPage();
 
   await check('no request left the machine', async () => {
     const results = await Promise.allSettled(refusals);

@@ -8,6 +8,7 @@
 #include "fakes.h"
 #include "pages/page_writer.h"
 #include "pages/partner_fragments.h"
+#include "pages/random_page.h"
 #include "pages/search_page.h"
 #include "platform/files.h"
 #include "test_folder.h"
@@ -92,6 +93,14 @@ TEST(GoldenPages, CategoryPagesOnBothTemplatesAndTheOwnBookmarkPage) {
   ExpectGolden("search-text.htm", files::ReadAll("www.htm"));
   WriteSearchPage(context, directory, own, curated, CuratedSectionHeader(), "xinwen");
   ExpectGolden("search-pinyin.htm", files::ReadAll("www.htm"));
+  // A random page of four draws from addresses that try to break out of the script.
+  const TextList tricky{
+      "引号<AD>http://q.example/?a=\"1\"&b=\\<KD><EX>",
+      "脚本<AD>http://s.example/</script><script>window.broken=1</script><KD><EX>",
+      "新闻组<AD>news://news.example/<KD><EX>",
+  };
+  OpenRandomPage(templates.Data0, {tricky, TextList(), TextList()}, 4, 4, shell, messages);
+  ExpectGolden("random.htm", files::ReadAll("random.htm"));
   // The search-form page is the built-in template as it stands.
   ExpectGolden("search.htm", templates.DataSearch.Text());
   EXPECT_TRUE(messages.informed.empty());

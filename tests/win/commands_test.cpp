@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "builtin_texts.h"
+#include "data/scrambled.h"
 #include "platform/files.h"
 #include "win/bar_fixture.h"
 
@@ -47,6 +48,28 @@ TEST_F(BarTest, TheFirstStartOpensHelpAndTheSettingsSurviveARestart) {
   EXPECT_FALSE(bar->menus.popCurrent->checked);
   EXPECT_EQ(bar->state.RandomCount, 7);
   EXPECT_TRUE(messages.errors.empty());
+}
+
+}  // namespace
+}  // namespace velkor
+
+namespace velkor {
+namespace {
+
+TEST_F(BarTest, TheRandomButtonOpensTheRandomPageMaximised) {
+  files::WriteAll("data2", Scramble("甲<AD>http://a.example/<KD>k<EX>\r\n"));
+  StartBar();
+  bar->state.RandomCount = 3;
+  bar->sbRandom.on_click();
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"open C:\\velkor\\random.htm maximised"});
+  const std::string page = files::ReadAll("random.htm");
+  std::size_t opens = 0;
+  for (std::size_t at = page.find("window.open(\"http://a.example/\",\"\",\"\");");
+       at != std::string::npos; at = page.find("window.open(", at + 1)) {
+    ++opens;
+  }
+  EXPECT_EQ(opens, 3u);
+  EXPECT_TRUE(bar->state.page.NextPageUsesData0) << "the random page leaves the alternation";
 }
 
 }  // namespace

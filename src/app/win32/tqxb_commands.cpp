@@ -5,6 +5,8 @@
 #include "data/scrambled.h"
 #include "pages/home_page.h"
 #include "pages/partner_fragments.h"
+#include "pages/random_page.h"
+#include "pages/win32/form_random.h"
 #include "platform/files.h"
 #include "text/errors.h"
 
@@ -121,6 +123,16 @@ void TQXB::popIconAllClick() {
   WriteListPage(Pages(), state.own_bookmarks, state.curated, "", "0");
 }
 
+void TQXB::sbRandomClick() {
+  OpenRandomPage(state.templates.Data0, {state.directory, state.own_bookmarks, state.curated},
+                 state.RandomCount, CalendarSeconds(), shell_, messages_);
+}
+
+void TQXB::popRandomClick() {
+  TFormRandom::Run(hwnd(), messages_, state.RandomCount,
+                   [this](std::int32_t count) { settings.WriteRandomCount(count); });
+}
+
 void TQXB::popSearchClick() {
   state.templates.DataSearch.SaveToFile("search.htm");
   shell_.Open(shell_.ProgramFolder() + "\\search.htm", Shell::Show::kNormal);
@@ -141,11 +153,6 @@ bool TQXB::InsertPartnerFragments() {
       state.templates.Data2, messages_,
       [this](TextList& list, const std::string& file_name) { LoadScrambledFile(list, file_name); });
 }
-
-// Commands whose pages, dialogs and settings arrive with the search page,
-// the settings store and random browsing.
-void TQXB::popRandomClick() {}
-void TQXB::sbRandomClick() {}
 
 void TQXB::BuildDirectoryMenus() {
   menus.BuildDirectoryMenus(TextList::FromText(builtin::kData1));
