@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "platform/guard.h"
+#include "platform/win32/gdi.h"
 #include "platform/win32/wide.h"
 #include "resource_ids.h"
 
@@ -15,15 +16,8 @@ constexpr COLORREF kSilver = RGB(192, 192, 192);
 constexpr COLORREF kEntryYellow = RGB(255, 255, 136);
 constexpr int kEditEnterId = 1;
 
-RECT Bounds(int left, int top, int width, int height) {
-  return RECT{left, top, left + width, top + height};
-}
-
-HFONT MakeFont(const wchar_t* face, int pixels) {
-  return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, face);
-}
+using win32::Bounds;
+using win32::MakeFont;
 
 }  // namespace
 

@@ -13,15 +13,8 @@ constexpr int kEditCountId = 10;
 constexpr int kButton1Id = 11;
 constexpr int kButton2Id = 12;
 
-RECT Bounds(int left, int top, int width, int height) {
-  return RECT{left, top, left + width, top + height};
-}
-
-HFONT MakeFont(const wchar_t* face, int pixels) {
-  return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, face);
-}
+using win32::Bounds;
+using win32::MakeFont;
 
 // A label sizes itself to its text, as wide as the text and one line high.
 SIZE TextSize(HFONT font, const std::wstring& text) {

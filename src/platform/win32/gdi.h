@@ -5,6 +5,18 @@
 
 namespace velkor::win32 {
 
+// A rectangle from the left, top, width and height of a window layout.
+inline RECT Bounds(int left, int top, int width, int height) {
+  return RECT{left, top, left + width, top + height};
+}
+
+// A font of the given face and height in pixels.
+inline HFONT MakeFont(const wchar_t* face, int pixels) {
+  return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
 // Owns a pen, brush, font or bitmap; release() hands it on.
 template <class Handle>
 class GdiObject {
