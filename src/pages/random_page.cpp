@@ -176,7 +176,7 @@ void OpenRandomPage(const TextList& data0, const RandomLists& lists, std::int32_
   page->SaveToFile(std::string(kRandomPageFile));
   const std::string_view shown =
       files::Exists(std::string(kRandomOverrideFile)) ? kRandomOverrideFile : kRandomPageFile;
-  shell.Open(shell.ProgramFolder() + "\\" + std::string(shown), Shell::Show::kMaximized);
+  shell.Open(std::string(shown), Shell::Show::kMaximized);
 }
 
 std::int32_t RandomCountDialogRules::Parse(std::string_view text) {

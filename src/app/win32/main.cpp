@@ -35,6 +35,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     shell.SetOwner(QXB.hwnd());
     application.Run();
   } catch (const std::exception& error) {
+    messages.SetOwner(nullptr);  // the application window is gone by now
     messages.ShowError(error.what());
   }
   return 0;

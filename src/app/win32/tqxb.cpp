@@ -105,7 +105,7 @@ void TQXB::CreateControls() {
                           nullptr, win32::ModuleInstance(), nullptr);
   std::wstring hint = win32::Wide("分类书签");
   TOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every version of the common controls
   tool.uFlags = TTF_SUBCLASS;
   tool.hwnd = hwnd();
   tool.uId = 1;

@@ -135,12 +135,12 @@ void TQXB::popRandomClick() {
 
 void TQXB::popSearchClick() {
   state.templates.DataSearch.SaveToFile("search.htm");
-  shell_.Open(shell_.ProgramFolder() + "\\search.htm", Shell::Show::kNormal);
+  shell_.Open("search.htm", Shell::Show::kNormal);
 }
 
 void TQXB::popHelpClick() {
   if (files::Exists("qxhelp.chm")) {
-    shell_.Open(shell_.ProgramFolder() + "\\qxhelp.chm", Shell::Show::kNormal);
+    shell_.Open("qxhelp.chm", Shell::Show::kNormal);
   }
 }
 
