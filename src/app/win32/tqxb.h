@@ -90,6 +90,7 @@ class TQXB : public win32::Window, public BarCommands {
   void BuildKindMenus();
   void SetGroupImages();
   void RefreshKindMenus();
+  void LoadOwnBookmarks();
   void LoadKeywordHistory();
   void LoadSettings();
   void SaveSettings();

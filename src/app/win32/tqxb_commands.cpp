@@ -16,13 +16,10 @@ void TQXB::FormCreate() {
   state.RandomCount = 2;
   state.page = PageFlags{};
 
-  state.own_bookmarks.Clear();
   state.directory.Clear();
   state.curated.Clear();
 
-  if (files::Exists("self.txt")) {
-    state.own_bookmarks.LoadFromFile("self.txt");
-  }
+  LoadOwnBookmarks();
   if (!InsertPartnerFragments()) {
     application_.Terminate();
   }
@@ -166,12 +163,17 @@ void TQXB::SetGroupImages() {
   menus.SetGroupImages();
 }
 
-void TQXB::RefreshKindMenus() {
-  menus.RemoveKindItems();
+// The lines of self.txt; no file means no own bookmarks.
+void TQXB::LoadOwnBookmarks() {
   state.own_bookmarks.Clear();
   if (files::Exists("self.txt")) {
     state.own_bookmarks.LoadFromFile("self.txt");
   }
+}
+
+void TQXB::RefreshKindMenus() {
+  menus.RemoveKindItems();
+  LoadOwnBookmarks();
   menus.BuildKindMenus();
 }
 namespace {

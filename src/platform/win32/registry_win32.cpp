@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <initializer_list>
 
 #include "platform/win32/wide.h"
 
@@ -16,6 +17,22 @@ class Win32RegistryKey : public RegistryKey {
   Win32RegistryKey(const Win32RegistryKey&) = delete;
   Win32RegistryKey& operator=(const Win32RegistryKey&) = delete;
 
+  // The type is looked at before the data, so a longer value of another type
+  // is reported as such and not as data that did not fit.
+  void CheckType(const std::wstring& wide_name, const std::string& name,
+                 std::initializer_list<DWORD> accepted, DWORD& type, DWORD& size) {
+    if (RegQueryValueExW(key_, wide_name.c_str(), nullptr, &type, nullptr, &size) !=
+        ERROR_SUCCESS) {
+      throw RegistryError(RegistryError::Fault::kGetData, name);
+    }
+    for (const DWORD kind : accepted) {
+      if (type == kind) {
+        return;
+      }
+    }
+    throw RegistryError(RegistryError::Fault::kDataType, name);
+  }
+
   bool ValueExists(const std::string& name) override {
     return RegQueryValueExW(key_, Wide(name).c_str(), nullptr, nullptr, nullptr, nullptr) ==
            ERROR_SUCCESS;
@@ -25,15 +42,7 @@ class Win32RegistryKey : public RegistryKey {
     const std::wstring wide_name = Wide(name);
     DWORD type = 0;
     DWORD size = 0;
-    // The type is looked at before the data, so a longer value of another
-    // type is reported as such and not as data that did not fit.
-    if (RegQueryValueExW(key_, wide_name.c_str(), nullptr, &type, nullptr, &size) !=
-        ERROR_SUCCESS) {
-      throw RegistryError(RegistryError::Fault::kGetData, name);
-    }
-    if (type != REG_DWORD) {
-      throw RegistryError(RegistryError::Fault::kDataType, name);
-    }
+    CheckType(wide_name, name, {REG_DWORD}, type, size);
     DWORD value = 0;
     size = sizeof value;
     if (RegQueryValueExW(key_, wide_name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
@@ -50,13 +59,7 @@ class Win32RegistryKey : public RegistryKey {
     const std::wstring wide_name = Wide(name);
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExW(key_, wide_name.c_str(), nullptr, &type, nullptr, &size) !=
-        ERROR_SUCCESS) {
-      throw RegistryError(RegistryError::Fault::kGetData, name);
-    }
-    if (type != REG_SZ && type != REG_EXPAND_SZ) {
-      throw RegistryError(RegistryError::Fault::kDataType, name);
-    }
+    CheckType(wide_name, name, {REG_SZ, REG_EXPAND_SZ}, type, size);
     // The value may change between the two calls; grow until it fits.
     std::wstring text;
     LONG result = ERROR_MORE_DATA;
